@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/FontEngine.h"
+#include "platform/graphics/PixelKernels.h"
 
 namespace qvx {
 
@@ -152,10 +153,10 @@ TDevPoint TCanvas::Dev(int32_t x, int32_t y) const
 void TCanvas::RealisePen()
 {
     if (!FPenDirty) return;
-    FPenPixel = ColorToPixel(FPen.Color());
-    FPenRop = TRop2::Make(kRop2Codes[size_t(FPen.Mode())], FPenPixel);
+    FPenRop = TRop2::Make(kRop2Codes[size_t(FPen.Mode())], ColorToPixel(FPen.Color()));
     const bool solidStyle = FPen.Style() == TPenStyle::psSolid || FPen.Style() == TPenStyle::psInsideFrame;
     FPenSimple = CosmeticPen() && solidStyle && FPenRop.IsCopy();
+    FPenFast = 0xFF000000u | FPenRop.whenSet;
     FPenDirty = false;
 }
 
@@ -250,10 +251,18 @@ void TCanvas::FillDeviceRect(TDeviceRect r, const TRop2& op)
     const raster::TTarget t = MakeTarget();
     r = Intersect(r, t.clip);
     if (r.Empty()) return;
+    if (op.IsCopy()) {
+        const TPixel colour = 0xFF000000u | op.whenSet;
+        if (r.left == 0 && r.right == t.stride) {  // whole rows: one contiguous run
+            kernels::FillPixels(t.At(0, r.top), size_t((r.bottom - r.top) * t.stride), colour);
+            return;
+        }
+        for (int64_t y = r.top; y < r.bottom; ++y) kernels::FillPixels(t.At(r.left, y), size_t(r.right - r.left), colour);
+        return;
+    }
     for (int64_t y = r.top; y < r.bottom; ++y) {
         TPixel* row = t.At(0, y);
-        if (op.IsCopy()) std::fill(row + r.left, row + r.right, 0xFF000000u | op.whenSet);
-        else for (int64_t x = r.left; x < r.right; ++x) op.Apply(row[x]);
+        for (int64_t x = r.left; x < r.right; ++x) op.Apply(row[x]);
     }
 }
 
@@ -261,12 +270,12 @@ void TCanvas::FillDeviceRect(TDeviceRect r, const TRop2& op)
 
 void TCanvas::LineTo(int32_t X, int32_t Y)
 {
-    if (FTarget != nullptr && PenVisible()) {
-        RealisePen();
+    if (FPenDirty) RealisePen();
+    if (FTarget != nullptr) {
         const TDevPoint a = Dev(FPenPos.X, FPenPos.Y), b = Dev(X, Y);
         if (FPenSimple) {
-            raster::LineCopy(MakeTarget(), a, b, 0xFF000000u | FPenRop.whenSet);
-        } else {
+            raster::LineCopy(MakeTarget(), a, b, FPenFast);
+        } else if (PenVisible()) {
             const TDevPoint path[2] = {a, b};
             StrokePath(path, false);
         }

@@ -159,7 +159,7 @@ private:
     // Pen state resolved for the rasteriser; rebuilt after any pen change.
     bool FPenDirty = true;
     bool FPenSimple = false;  // one pixel, solid, copy: the fast line path
-    TPixel FPenPixel = 0;
+    TPixel FPenFast = 0;  // what the fast path writes (the pen mode folded in)
     raster::TRop2 FPenRop;
     TRealisedFont* FRealised = nullptr;
     raster::TMask FMask;

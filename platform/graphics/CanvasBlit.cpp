@@ -61,7 +61,12 @@ void TCanvas::Draw(int32_t X, int32_t Y, const TBitmap& source)
         src = &copy;
     }
     const Blit blit{FCopyMode, ColorToPixel(FBrush.Color())};
-    for (int64_t y = y0; y < y1; ++y) blit.Row(t.At(x0, y), src->Row(int32_t(y - at.y)) + (x0 - at.x), x1 - x0);
+    const int64_t width = x1 - x0;
+    if (width == t.stride && width == src->Stride() && at.x == 0) {  // whole rows on both sides: one run
+        blit.Row(t.At(0, y0), src->Row(int32_t(y0 - at.y)), width * (y1 - y0));
+        return;
+    }
+    for (int64_t y = y0; y < y1; ++y) blit.Row(t.At(x0, y), src->Row(int32_t(y - at.y)) + (x0 - at.x), width);
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& source)

@@ -19,30 +19,22 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
 
 void TFont::SetName(const std::string& value)
 {
-    if (value == FName) return;
-    FName = value;
-    Changed();
+    Store(FName, value);
 }
 
 void TFont::SetHeight(int32_t value)
 {
-    if (value == FHeight) return;
-    FHeight = value;
-    Changed();
+    Store(FHeight, value);
 }
 
 void TFont::SetStyle(TFontStyles value)
 {
-    if (value == FStyle) return;
-    FStyle = value;
-    Changed();
+    Store(FStyle, value);
 }
 
 void TFont::SetColor(TColor value)
 {
-    if (value == FColor) return;
-    FColor = value;
-    Changed();
+    Store(FColor, value);
 }
 
 void TFont::SetPixelsPerInch(int32_t value)

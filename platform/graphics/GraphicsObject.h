@@ -16,6 +16,14 @@ protected:
     {
         if (OnChange) OnChange(this);
     }
+    // Stores a new property value and notifies, unless nothing changes.
+    template <class T>
+    void Store(T& field, const T& value)
+    {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
 };
 
 }  // namespace qvx

@@ -122,17 +122,19 @@ bool InsideStrict(const TDeviceRect& clip, TDevPoint p)
     return clip.Contains(p.x, p.y);
 }
 
-// Unclipped walk with pointer stepping; both end points lie inside the clip.
-template <class Op>
-void WalkInside(const TTarget& t, TDevPoint p, TDevPoint q, const Op& op)
+// Unclipped walk with pointer stepping; both end points lie inside the clip,
+// so every quantity fits 32 bits. The major axis is fixed per instantiation.
+template <bool XMajor, class Op>
+inline void WalkInsideAxis(TPixel* px, int32_t stride, int32_t dMajor, int32_t dMinor, const Op& op)
 {
-    const LineGeometry g(p, q);
-    const int64_t majorStep = g.xMajor ? g.majorSign : g.majorSign * t.stride;
-    const int64_t minorStep = g.xMajor ? g.minorSign * t.stride : g.minorSign;
-    const int64_t twoA = 2 * g.a, twoB = 2 * g.b, thresh = g.thresh;
-    TPixel* px = t.At(p.x, p.y);
-    int64_t err = -g.a;  // the state at k = 0 for either tie bias
-    for (int64_t k = 0; k < g.a; ++k) {
+    const int32_t a = dMajor < 0 ? -dMajor : dMajor;
+    const int32_t b = dMinor < 0 ? -dMinor : dMinor;
+    const ptrdiff_t majorStep = XMajor ? (dMajor < 0 ? -1 : 1) : (dMajor < 0 ? -stride : stride);
+    const ptrdiff_t minorStep = XMajor ? (dMinor < 0 ? -stride : stride) : (dMinor < 0 ? -1 : 1);
+    const int32_t thresh = dMinor < 0 ? -1 : 0;
+    const int32_t twoA = 2 * a, twoB = 2 * b;
+    int32_t err = -a;  // the state at k = 0 for either tie bias
+    for (int32_t k = a; k > 0; --k) {
         op.Apply(*px);
         px += majorStep;
         err += twoB;
@@ -144,9 +146,19 @@ void WalkInside(const TTarget& t, TDevPoint p, TDevPoint q, const Op& op)
 }
 
 template <class Op>
-void SolidLine(const TTarget& t, TDevPoint a, TDevPoint b, const Op& op)
+inline void WalkInside(const TTarget& t, TDevPoint p, TDevPoint q, const Op& op)
 {
-    if (InsideStrict(t.clip, a) && InsideStrict(t.clip, b)) {
+    const auto dx = int32_t(q.x - p.x), dy = int32_t(q.y - p.y);
+    TPixel* px = t.At(p.x, p.y);
+    const auto stride = int32_t(t.stride);
+    if ((dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy)) WalkInsideAxis<true>(px, stride, dx, dy, op);
+    else WalkInsideAxis<false>(px, stride, dy, dx, op);
+}
+
+template <class Op>
+inline void SolidLine(const TTarget& t, TDevPoint a, TDevPoint b, const Op& op)
+{
+    if (InsideStrict(t.clip, a) && InsideStrict(t.clip, b)) [[likely]] {
         WalkInside(t, a, b, op);
         return;
     }

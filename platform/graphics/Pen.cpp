@@ -4,30 +4,22 @@ namespace qvx {
 
 void TPen::SetColor(TColor value)
 {
-    if (value == FColor) return;
-    FColor = value;
-    Changed();
+    Store(FColor, value);
 }
 
 void TPen::SetWidth(int32_t value)
 {
-    if (value == FWidth) return;
-    FWidth = value;
-    Changed();
+    Store(FWidth, value);
 }
 
 void TPen::SetStyle(TPenStyle value)
 {
-    if (value == FStyle) return;
-    FStyle = value;
-    Changed();
+    Store(FStyle, value);
 }
 
 void TPen::SetMode(TPenMode value)
 {
-    if (value == FMode) return;
-    FMode = value;
-    Changed();
+    Store(FMode, value);
 }
 
 void TPen::Assign(const TPersistent* Source)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/PixelKernels.h"
 
 namespace qvx {
 
@@ -30,7 +31,7 @@ void TPixelBuffer::Resize(int32_t width, int32_t height, TPixel fill)
 
 void TPixelBuffer::Fill(TPixel value)
 {
-    std::fill(FPixels.begin(), FPixels.end(), value);
+    kernels::FillPixels(FPixels.data(), FPixels.size(), value);
 }
 
 }  // namespace qvx

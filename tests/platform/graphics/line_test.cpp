@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -58,6 +59,29 @@ TEST(LineTest, MatchesTheRoundingRuleInEveryDirection)
             bmp.Canvas()->LineTo(20 + dx, 20 + dy);
             ASSERT_EQ(Drawn(bmp), Oracle(20, 20, 20 + dx, 20 + dy)) << "dx=" << dx << " dy=" << dy;
         }
+    }
+}
+
+TEST(LineTest, LongLinesInsideAndAcrossTheEdgesMatchTheRule)
+{
+    // Long lines exercise the accumulated error term; lines that leave the
+    // bitmap take the clipped path, lines inside it the fast path.
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> coord(-150, 749);
+    TBitmap bmp(600, 600);
+    for (int i = 0; i < 60; ++i) {
+        const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng), y1 = coord(rng);
+        bmp.Canvas()->FillRect({0, 0, 600, 600});
+        bmp.Canvas()->MoveTo(x0, y0);
+        bmp.Canvas()->LineTo(x1, y1);
+        Pixels expected;
+        for (auto p : Oracle(x0, y0, x1, y1))
+            if (p.first >= 0 && p.first < 600 && p.second >= 0 && p.second < 600) expected.insert(p);
+        Pixels drawn;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 600; ++x)
+                if (bmp.Buffer().Row(y)[x] != 0xFFFFFFFFu) drawn.insert({x, y});
+        ASSERT_EQ(drawn, expected) << x0 << "," << y0 << " -> " << x1 << "," << y1;
     }
 }
 
