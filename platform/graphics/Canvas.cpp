@@ -346,9 +346,14 @@ void TCanvas::FillRect(const TRect& r)
 void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
 {
     if (FTarget == nullptr) return;
-    RealisePen();
     const TDevPoint a = Dev(X1, Y1), b = Dev(X2, Y2);
-    TDeviceRect box = InsideFrameBox(Normalised(a.x, a.y, b.x, b.y));
+    RectangleDevice(Normalised(a.x, a.y, b.x, b.y));
+}
+
+void TCanvas::RectangleDevice(TDeviceRect box)
+{
+    RealisePen();
+    box = InsideFrameBox(box);
     if (box.Empty()) return;
     const bool fill = FBrush.Style() != TBrushStyle::bsClear;
     const int64_t l = box.left, t = box.top, r = box.right, btm = box.bottom;
@@ -407,16 +412,18 @@ void TCanvas::EllipseOrArc(TDeviceRect box, bool arc, TDevPoint start, TDevPoint
 {
     RealisePen();
     if (!arc && (box.right - box.left <= 2 || box.bottom - box.top <= 2)) {
-        const TPoint origin = FOrigin;  // box is in device pixels already
-        FOrigin = {};
-        Rectangle(int32_t(box.left), int32_t(box.top), int32_t(box.right), int32_t(box.bottom));
-        FOrigin = origin;
+        RectangleDevice(box);
         return;
     }
+    const raster::TTarget target = MakeTarget();
+    const int64_t reach = DeviceWidth();
+    if (Intersect({box.left - reach, box.top - reach, box.right + reach, box.bottom + reach}, target.clip).Empty())
+        return;  // nothing of it can show
     const TDevPoint centre{box.left + (box.right - box.left) / 2, box.top + (box.bottom - box.top) / 2};
     box = InsideFrameBox(box);
     if (box.Empty()) return;
-    std::vector<TDevPoint> loop;
+    std::vector<TDevPoint>& loop = FOutline;
+    loop.clear();
     if (box.right - box.left >= 3 && box.bottom - box.top >= 3) {
         raster::EllipseOutline(box.left, box.top, box.right, box.bottom, loop);
     } else {

@@ -143,6 +143,7 @@ private:
     raster::TRop2 BrushOp() const;
     void FillDeviceRect(raster::TDeviceRect r, const raster::TRop2& op);
     raster::TDeviceRect InsideFrameBox(raster::TDeviceRect box) const;
+    void RectangleDevice(raster::TDeviceRect box);
     void EllipseOrArc(raster::TDeviceRect box, bool arc, raster::TDevPoint start, raster::TDevPoint end);
 
     TPixelBuffer* FTarget = nullptr;
@@ -165,6 +166,7 @@ private:
     raster::TMask FMask;
     raster::TMask FMask2;
     std::vector<raster::TDevPoint> FScratch;
+    std::vector<raster::TDevPoint> FOutline;
 };
 
 }  // namespace qvx

@@ -1,0 +1,171 @@
+// The Qt host on the offscreen platform: the demo window's real widgets get
+// real mouse events in the classic order, a grab shows the custom control's
+// pixels, exceptions from handlers are reported while the program goes on,
+// timers tick and the screen cursor follows Screen.
+
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "demos/DemoForm.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Screen.h"
+#include "platform/controls/Timer.h"
+#include "platform/core/Exceptions.h"
+#include "platform/qt/QtHost.h"
+
+using namespace qvx;
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char arg0[] = "qt_host_test";
+        static char* argv[] = {arg0, nullptr};
+        app = new TQtApplication(argc, argv);
+    }
+    void TearDown() override { delete app; }
+    TQtApplication* app = nullptr;
+};
+
+const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+class QtHostTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = Application().CreateForm<demo::TDemoForm>();
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(TQtHost::WidgetOf(*form)));
+    }
+    void TearDown() override
+    {
+        Application().DestroyForms();
+        QCoreApplication::processEvents();
+    }
+    QWidget* Widget(TWinControl& c) { return TQtHost::WidgetOf(c); }
+
+    TQtHost host;
+    demo::TDemoForm* form = nullptr;
+};
+
+// Closes the next modal message box and keeps its text.
+void CloseNextMessageBox(std::vector<std::string>& texts)
+{
+    QTimer::singleShot(0, [&texts] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts.push_back(box->text().toStdString());
+            box->accept();
+        }
+    });
+}
+
+}  // namespace
+
+TEST_F(QtHostTest, RealMouseEventsArriveInTheClassicOrder)
+{
+    // Through the window, so that Qt's own input handling turns the second
+    // press into a double click as it does for a real mouse.
+    QWidget* sketch = Widget(*form->Sketch);
+    ASSERT_NE(sketch, nullptr);
+    QWindow* window = Widget(*form)->windowHandle();
+    const QPoint first = sketch->mapTo(Widget(*form), QPoint(30, 40));
+    const QPoint second = sketch->mapTo(Widget(*form), QPoint(31, 41));
+    QTest::mouseClick(window, Qt::LeftButton, {}, first);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, second);
+    EXPECT_EQ(form->Sketch->Log(), (std::vector<std::string>{"down 30,40", "click", "up 30,40", "down 31,41", "click",
+                                                             "up 31,41", "dblclick", "down+double 31,41", "up 31,41"}));
+}
+
+TEST_F(QtHostTest, AGrabShowsTheCustomControlsPixels)
+{
+    QWidget* window = Widget(*form);
+    form->Sketch->HostMouse(TMouseMessage::Move, TMouseButton::mbLeft, 0, 100, 80);
+    QCoreApplication::processEvents();
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.width(), form->ClientWidth());
+    shot.save(QString::fromStdString(::testing::TempDir() + "qt_host_grab.png"));
+    const TPixelBuffer& surface = *form->Sketch->Surface();
+    const int ox = form->Sketch->Left(), oy = form->Sketch->Top();
+    int differing = 0;
+    for (int y = 0; y < surface.Height(); ++y)
+        for (int x = 0; x < surface.Width(); ++x)
+            differing += (shot.pixel(ox + x, oy + y) & 0xFFFFFF) != (surface.Row(y)[x] & 0xFFFFFF);
+    EXPECT_EQ(differing, 0);
+    // The crosshair drawn at the mouse is red in the grab.
+    EXPECT_EQ(shot.pixel(ox + 100 + 8, oy + 80) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(QtHostTest, AnExceptionFromAClickHandlerIsReportedAndTheProgramGoesOn)
+{
+    int clicks = 0;
+    form->ClearButton->OnClick = [&](TObject*) {
+        if (++clicks == 1) throw Exception("The chart cannot share its own data.");
+    };
+    std::vector<std::string> boxes;
+    CloseNextMessageBox(boxes);
+    QTest::mouseClick(Widget(*form->ClearButton), Qt::LeftButton);
+    ASSERT_EQ(boxes, (std::vector<std::string>{"The chart cannot share its own data."}));
+    QTest::mouseClick(Widget(*form->ClearButton), Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(QtHostTest, DisabledButtonsDoNotClick)
+{
+    int clicks = 0;
+    form->ClearButton->OnClick = [&](TObject*) { ++clicks; };
+    form->ClearButton->SetEnabled(false);
+    QTest::mouseClick(Widget(*form->ClearButton), Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(Widget(*form->ClearButton)->isEnabled());
+}
+
+TEST_F(QtHostTest, TimersRunOnQtTimers)
+{
+    auto* timer = new TTimer(form);
+    timer->SetInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&](TObject*) { ++ticks; };
+    QTest::qWait(200);
+    EXPECT_GE(ticks, 3);
+    timer->SetEnabled(false);
+    const int stopped = ticks;
+    QTest::qWait(50);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(QtHostTest, TheScreenCursorIsTheApplicationsOverrideCursor)
+{
+    Screen().SetCursor(crCross);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    Screen().SetCursors(7, TCursorImage::FromArt({"##", "#o"}, 1, 1));
+    Screen().SetCursor(7);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), QPoint(1, 1));
+    Screen().SetCursor(crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtHostTest, ClosingTheMainWindowEndsTheEventLoop)
+{
+    Application().SetMainForm(form);
+    QTimer::singleShot(0, [&] { QTest::mouseClick(Widget(*form->ExitButton), Qt::LeftButton); });
+    Application().Run();  // returns once Exit has closed the main form
+    EXPECT_TRUE(Application().Terminated());
+}
