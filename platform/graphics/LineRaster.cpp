@@ -123,7 +123,29 @@ bool InsideStrict(const TDeviceRect& clip, TDevPoint p)
 }
 
 // Unclipped walk with pointer stepping; both end points lie inside the clip,
-// so every quantity fits 32 bits. The major axis is fixed per instantiation.
+// so every quantity fits 32 bits. The minor offset is tracked as a 32-bit
+// fixed-point fraction whose carry moves the pointer: no branch per pixel.
+// m = floor(k b/a + 1/2) counts carries of 1/2 + k (b/a rounded up); m =
+// ceil(k b/a - 1/2) counts borrows of 1/2 - k (b/a rounded down), which are
+// the carries of the complement. The slope comes from a table of 2^32 / a;
+// its error, summed over a < kDdaLimit steps, stays below 1/(2a), the least
+// distance of a non-tie ordinate from a rounding boundary, so the result is
+// exact. Longer lines use the error-term walk.
+constexpr int32_t kDdaLimit = 1024;
+
+struct ReciprocalTable {
+    uint32_t down[kDdaLimit];  // floor(2^32 / a)
+    uint32_t up[kDdaLimit];    // ceil(2^32 / a)
+    constexpr ReciprocalTable() : down{}, up{}
+    {
+        for (uint64_t a = 2; a < uint64_t(kDdaLimit); ++a) {
+            down[a] = uint32_t((uint64_t(1) << 32) / a);
+            up[a] = uint32_t(((uint64_t(1) << 32) + a - 1) / a);
+        }
+    }
+};
+constexpr ReciprocalTable kReciprocal;
+
 template <bool XMajor, class Op>
 inline void WalkInsideAxis(TPixel* px, int32_t stride, int32_t dMajor, int32_t dMinor, const Op& op)
 {
@@ -131,6 +153,22 @@ inline void WalkInsideAxis(TPixel* px, int32_t stride, int32_t dMajor, int32_t d
     const int32_t b = dMinor < 0 ? -dMinor : dMinor;
     const ptrdiff_t majorStep = XMajor ? (dMajor < 0 ? -1 : 1) : (dMajor < 0 ? -stride : stride);
     const ptrdiff_t minorStep = XMajor ? (dMinor < 0 ? -stride : stride) : (dMinor < 0 ? -1 : 1);
+    if (b == a || b == 0) {  // diagonal or straight: no rounding at all
+        const ptrdiff_t step = majorStep + (b == 0 ? 0 : minorStep);
+        for (int32_t k = a; k > 0; --k, px += step) op.Apply(*px);
+        return;
+    }
+    if (a < kDdaLimit) {
+        const uint32_t slope = uint32_t(b) * (dMinor < 0 ? kReciprocal.up[a] : kReciprocal.down[a]);
+        uint32_t frac = dMinor < 0 ? 0x80000000u : 0x7FFFFFFFu;
+        for (int32_t k = a; k > 0; --k) {
+            op.Apply(*px);
+            const uint32_t next = frac + slope;
+            px += majorStep + (next < frac ? minorStep : 0);
+            frac = next;
+        }
+        return;
+    }
     const int32_t thresh = dMinor < 0 ? -1 : 0;
     const int32_t twoA = 2 * a, twoB = 2 * b;
     int32_t err = -a;  // the state at k = 0 for either tie bias

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <set>
 #include <vector>
@@ -64,22 +65,25 @@ TEST(LineTest, MatchesTheRoundingRuleInEveryDirection)
 
 TEST(LineTest, LongLinesInsideAndAcrossTheEdgesMatchTheRule)
 {
-    // Long lines exercise the accumulated error term; lines that leave the
-    // bitmap take the clipped path, lines inside it the fast path.
+    // Long lines exercise the accumulated fixed-point and error terms (lines
+    // of 1024 pixels and more take another walk); lines that leave the
+    // bitmap take the clipped path, lines inside it the fast one.
+    constexpr int W = 1300, H = 300;
     std::mt19937 rng(7);
-    std::uniform_int_distribution<int> coord(-150, 749);
-    TBitmap bmp(600, 600);
-    for (int i = 0; i < 60; ++i) {
-        const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng), y1 = coord(rng);
-        bmp.Canvas()->FillRect({0, 0, 600, 600});
+    std::uniform_int_distribution<int> cx(-150, W + 149), cy(-100, H + 99);
+    std::vector<std::array<int, 4>> lines = {{2, 3, 1297, 296}, {1290, 250, 3, 20}, {10, 299, 1200, 0}};
+    for (int i = 0; i < 60; ++i) lines.push_back({cx(rng), cy(rng), cx(rng), cy(rng)});
+    TBitmap bmp(W, H);
+    for (const auto& [x0, y0, x1, y1] : lines) {
+        bmp.Canvas()->FillRect({0, 0, W, H});
         bmp.Canvas()->MoveTo(x0, y0);
         bmp.Canvas()->LineTo(x1, y1);
         Pixels expected;
         for (auto p : Oracle(x0, y0, x1, y1))
-            if (p.first >= 0 && p.first < 600 && p.second >= 0 && p.second < 600) expected.insert(p);
+            if (p.first >= 0 && p.first < W && p.second >= 0 && p.second < H) expected.insert(p);
         Pixels drawn;
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 600; ++x)
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
                 if (bmp.Buffer().Row(y)[x] != 0xFFFFFFFFu) drawn.insert({x, y});
         ASSERT_EQ(drawn, expected) << x0 << "," << y0 << " -> " << x1 << "," << y1;
     }
