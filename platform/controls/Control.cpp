@@ -44,6 +44,7 @@ void TControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AH
     FHeight = AHeight;
     PlacementChanged();
     RequestParentRealign();
+    if (FParent != nullptr) FParent->Invalidate();
     if (resized) Resize();
 }
 
