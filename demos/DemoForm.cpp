@@ -163,6 +163,19 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner)
     ExitButton->SetGlyph(&glyph);
     ExitButton->OnClick = [this](TObject*) { Close(); };
 
+    Scale = new TScale(this);
+    Scale->SetParent(this);
+    Scale->SetHeight(56);
+    Scale->SetAlign(TAlign::alBottom);
+    Scale->SetScaleType(TScaleType::sctXB);
+    Scale->SetMarginTop(4);
+    Scale->SetMarginBottom(24);
+    Scale->SetRange(0, 640);
+    Scale->SetCaption("drag to pan, double-click to zoom");
+    Scale->SetCaptionAnchor(TScaleUnitAnchor::uaSclCenter);
+    Scale->SetCaptionPosX(0);
+    Scale->SetMouseAction(TMouseActMode::maPan);
+
     Sketch = new TSketch(this);
     Sketch->SetParent(this);
     Sketch->SetAlign(TAlign::alClient);

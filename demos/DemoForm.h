@@ -8,6 +8,7 @@
 #include "platform/controls/BitBtn.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
+#include "scale/Scale.h"
 
 namespace qvx::demo {
 
@@ -48,6 +49,7 @@ public:
     TPanel* TopPanel;
     TBitBtn* ClearButton;
     TBitBtn* ExitButton;
+    TScale* Scale;  // drag it to pan; double-click switches to zoom
     TSketch* Sketch;
 };
 

@@ -5,62 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/NumberText.h"
 #include "platform/controls/DateUtils.h"
 
 namespace qvx::numlab {
 
 namespace {
-
-// |x| = 0.d1 d2 ... dn x 10^e, d1 != 0, no trailing zeros; zero has no digits.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    int32_t e = 0;
-};
-
-Decimal ToDecimal(double x)
-{
-    Decimal d;
-    d.negative = std::signbit(x);
-    x = std::fabs(x);
-    if (x == 0) return d;
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    const std::string text(buf, res.ptr);
-    const size_t ePos = text.find('e');
-    for (size_t i = 0; i < ePos; ++i)
-        if (text[i] != '.') d.digits += text[i];
-    d.e = std::atoi(text.c_str() + ePos + 1) + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    return d;
-}
-
-// Keeps `keep` digits (may be 0 or negative), rounding half away from zero.
-void RoundTo(Decimal& d, int32_t keep)
-{
-    if (int32_t(d.digits.size()) <= keep) return;
-    if (keep < 0) {
-        d.digits.clear();
-        d.e = 0;
-        return;
-    }
-    const bool up = d.digits[size_t(keep)] >= '5';
-    d.digits.resize(size_t(keep));
-    if (up) {
-        int32_t i = keep - 1;
-        while (i >= 0 && d.digits[size_t(i)] == '9') d.digits[size_t(i--)] = '0';
-        if (i >= 0) {
-            ++d.digits[size_t(i)];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
-            d.digits.pop_back();
-            if (d.digits.empty()) d.digits = "1";
-            ++d.e;
-        }
-    }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) d.e = 0;
-}
 
 // The special texts of non-finite values, or empty.
 std::string NonFinite(double x)
@@ -81,35 +31,6 @@ std::string ExponentText(int32_t exponent, bool alwaysSign)
 int64_t Nearest(double x)
 {
     return static_cast<int64_t>(std::nearbyint(x));
-}
-
-// x rounded to `decimals` decimals, halves away from zero: the decimal
-// digits before rounding (for fixed notation).
-Decimal RoundedToDecimals(double x, int32_t decimals)
-{
-    Decimal d = ToDecimal(x);
-    if (!d.digits.empty()) RoundTo(d, d.e + decimals);
-    return d;
-}
-
-std::string FixedFromDecimal(const Decimal& d, int32_t decimals)
-{
-    std::string out;
-    if (d.e > 0) {
-        for (int32_t i = 0; i < d.e; ++i) out += i < int32_t(d.digits.size()) ? d.digits[size_t(i)] : '0';
-    } else {
-        out = "0";
-    }
-    if (decimals > 0) {
-        out += '.';
-        for (int32_t i = 0; i < decimals; ++i) {
-            const int32_t index = d.e + i;  // digit index of decimal place i
-            out += index >= 0 && index < int32_t(d.digits.size()) ? d.digits[size_t(index)] : '0';
-        }
-    }
-    // A value that rounds to zero shows no minus sign.
-    if (d.negative && !d.digits.empty()) out.insert(out.begin(), '-');
-    return out;
 }
 
 bool InRange(double v, double lo, double hi)
@@ -149,8 +70,8 @@ int32_t Decade(double x)
 std::string FormatGeneral(double x, int32_t significant)
 {
     if (std::string special = NonFinite(x); !special.empty()) return special;
-    Decimal d = ToDecimal(x);
-    RoundTo(d, significant);
+    TDecimal d = ToDecimal(x);
+    RoundDigits(d, significant);
     if (d.digits.empty()) return "0";
     std::string out;
     if (d.e >= -3 && d.e <= significant) {
@@ -172,16 +93,17 @@ std::string FormatGeneral(double x, int32_t significant)
 std::string FormatFixed(double x, int32_t decimals)
 {
     if (std::string special = NonFinite(x); !special.empty()) return special;
-    const Decimal d = RoundedToDecimals(x, decimals);
+    TDecimal d = ToDecimal(x);
+    if (!d.digits.empty()) RoundDigits(d, d.e + decimals);
     if (d.e > 18) return FormatGeneral(x, 18);
-    return FixedFromDecimal(d, decimals);
+    return FixedText(x, decimals);
 }
 
 std::string FormatExponent(double x, int32_t significant)
 {
     if (std::string special = NonFinite(x); !special.empty()) return special;
-    Decimal d = ToDecimal(x);
-    RoundTo(d, significant);
+    TDecimal d = ToDecimal(x);
+    RoundDigits(d, significant);
     if (d.digits.empty()) return "0." + std::string(size_t(significant - 1), '0') + "E+000";
     std::string digits = d.digits;
     digits.resize(size_t(significant), '0');

@@ -162,6 +162,26 @@ TEST_F(QtHostTest, TheScreenCursorIsTheApplicationsOverrideCursor)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(QtHostTest, AScaleInItsOwnWindowPansWhenDragged)
+{
+    QWidget* scale = Widget(*form->Scale);
+    ASSERT_NE(scale, nullptr);
+    int zoomPans = 0;
+    form->Scale->OnZoomPan = [&](TObject*) { ++zoomPans; };
+    const double low = form->Scale->RangeLow(), high = form->Scale->RangeHigh();
+    QWindow* window = Widget(*form)->windowHandle();
+    auto at = [&](int x) { return scale->mapTo(Widget(*form), QPoint(x, 20)); };
+    QTest::mousePress(window, Qt::LeftButton, {}, at(200));
+    QTest::mouseMove(window, at(210));  // arms the drag
+    QTest::mouseMove(window, at(260));  // pans by 50 pixels
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(260));
+    EXPECT_EQ(zoomPans, 1);
+    const double perPixel = (high - low) / (form->Scale->Width() - 40);
+    EXPECT_NEAR(form->Scale->RangeLow(), low - 50 * perPixel, 1e-9);
+    EXPECT_NEAR(form->Scale->RangeHigh(), high - 50 * perPixel, 1e-9);
+    EXPECT_FALSE(form->Scale->Dragging());
+}
+
 TEST_F(QtHostTest, ClosingTheMainWindowEndsTheEventLoop)
 {
     Application().SetMainForm(form);
