@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/Kurvex.h"
+#include "resources/ChartCursors.h"
 
 namespace qvx {
 
@@ -202,6 +203,7 @@ void TCustomKurvex::SetDefaults()
     FTextAlignment = TAlignment::taCenter;
     FGridStyle = GridStyleType::gsNone;
     FGridDx = FGridDy = 0;
+    LoadChartCursors();
     FDataBitmap.SetPixelFormat(TPixelFormat::pf32bit);
     FBackgroundBitmap.SetSize(10, 10);
     FAspectX = FAspectY = 1;  // square pixels on every display this runs on

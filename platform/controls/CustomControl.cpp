@@ -10,15 +10,22 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanva
 
 TCanvas* TCustomControl::Canvas()
 {
+    EnsureSurface();
     if (HandleAllocated()) {
         if (THost* host = Application().Host()) host->PresentWindow(*this);
     }
     return &FCanvas;
 }
 
+void TCustomControl::EnsureSurface()
+{
+    if (FSurface.Width() != ClientWidth() || FSurface.Height() != ClientHeight())
+        FSurface.Resize(ClientWidth(), ClientHeight(), ColorToPixel(clWhite));
+}
+
 void TCustomControl::PlacementChanged()
 {
-    FSurface.Resize(ClientWidth(), ClientHeight(), ColorToPixel(clWhite));
+    if (HandleAllocated() || FSurface.Width() != 0) EnsureSurface();
     TWinControl::PlacementChanged();
 }
 

@@ -16,7 +16,13 @@ public:
     // The canvas on the control's surface. Drawing on it outside a paint is
     // shown as soon as the host gets to it.
     TCanvas* Canvas();
-    TPixelBuffer* Surface() override { return &FSurface; }
+    // Sized to the client area when first used: controls that only ever
+    // paint elsewhere (embedded painters) never hold one.
+    TPixelBuffer* Surface() override
+    {
+        EnsureSurface();
+        return &FSurface;
+    }
 
     // Paints now (Paint, then the window-less children) and presents.
     void Repaint() override;
@@ -28,6 +34,8 @@ protected:
     // The surface follows the client size before anyone hears of a change.
     void PlacementChanged() override;
     void PaintControls();
+
+    void EnsureSurface();
 
     TPixelBuffer FSurface;
     TCanvas FCanvas;
