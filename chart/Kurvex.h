@@ -270,6 +270,31 @@ protected:
 
     bool FPaintSuspended = true;
 
+    // Suspends painting for a scope and restores the previous state when
+    // the scope is left by an exception, so an error never leaves the chart
+    // unable to paint. Release() hands the remembered state back.
+    class TSuspendScope {
+    public:
+        explicit TSuspendScope(TCustomKurvex& chart) : FChart(chart), FSaved(chart.FPaintSuspended)
+        {
+            chart.FPaintSuspended = true;
+        }
+        ~TSuspendScope()
+        {
+            if (!FReleased) FChart.FPaintSuspended = FSaved;
+        }
+        bool Release()
+        {
+            FReleased = true;
+            return FSaved;
+        }
+
+    private:
+        TCustomKurvex& FChart;
+        bool FSaved;
+        bool FReleased = false;
+    };
+
 private:
     friend class TJointLayers;
     static size_t Index(int32_t layer) { return size_t(std::clamp(layer, 1, 16) - 1); }
@@ -291,6 +316,10 @@ private:
     void TakeList(const std::shared_ptr<TKxItemContainer>& list, int32_t count);
     // Painters
     void SetupAxisPainters();
+    void HookPainterEvents(TScale& painter);
+    // Ends this chart's own group: each sharer keeps what it shows, as a
+    // list of its own.
+    void ReleaseSharers();
     void SyncScaleControl(TScale& Scale, const TScaleProps& Props);
     void SyncAllPainters();
     void SetPainterGeometry(TScale& painter, bool xPainter);

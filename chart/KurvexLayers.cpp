@@ -74,15 +74,14 @@ void TCustomKurvex::ApplyDefaultArrangement()
 
 void TCustomKurvex::ScalePropsChanged(TObject*)
 {
-    const bool suspended = FPaintSuspended;
-    FPaintSuspended = true;
+    TSuspendScope scope(*this);
     SyncAllPainters();
     for (int32_t l = 1; l <= 16; ++l) {
         const TScaleProps& x = *FScaleX[size_t(l - 1)];
         const TScaleProps& y = *FScaleY[size_t(l - 1)];
         ApplyLayerRange(l, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
     }
-    FPaintSuspended = suspended;
+    FPaintSuspended = scope.Release();
     Paint();
 }
 

@@ -129,8 +129,7 @@ void TCustomKurvex::ApplyLayerRange(int32_t Layer, long double XLow, long double
                                     long double YHigh)
 {
     if (Layer < 1 || Layer > 16) return;
-    const bool suspended = FPaintSuspended;
-    FPaintSuspended = true;
+    TSuspendScope scope(*this);
     if (FJointLayers.XControlledBy(Layer) != Layer) {
         XLow = LayerScaleX(Layer)->RangeLow();
         XHigh = LayerScaleX(Layer)->RangeHigh();
@@ -148,7 +147,7 @@ void TCustomKurvex::ApplyLayerRange(int32_t Layer, long double XLow, long double
         const TScaleProps& ys = *LayerScaleY(cy);
         StoreLayerRange(k, xs.RangeLow(), ys.RangeLow(), xs.RangeHigh(), ys.RangeHigh());
     }
-    SuspendPaint(suspended);
+    SuspendPaint(scope.Release());
 }
 
 void TCustomKurvex::StoreLayerRange(int32_t Layer, long double XLow, long double YLow, long double XHigh,

@@ -113,10 +113,16 @@ TCustomKurvex::~TCustomKurvex()
     // a sharer leaves its owner; the sharers of an owner keep the items
     // they show and become charts of their own.
     if (FUseDataOf != nullptr) LeaveGroup();
+    ReleaseSharers();
+}
+
+void TCustomKurvex::ReleaseSharers()
+{
     for (int32_t i = 0; i < FSharerCount; ++i) {
         TCustomKurvex* s = FSharers[size_t(i)];
         s->FUseDataOf = nullptr;
         s->FItems = std::make_shared<TKxItemContainer>(*FItems);  // no longer a group: each its own list
+        FSharers[size_t(i)] = nullptr;
     }
     FSharerCount = 0;
 }
@@ -369,8 +375,7 @@ void TCustomKurvex::SetShadowWidth(int32_t value)
 
 void TCustomKurvex::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight)
 {
-    const bool suspended = FPaintSuspended;
-    FPaintSuspended = true;
+    TSuspendScope scope(*this);
     // The plot area never shrinks below 80 x 20 pixels through a resize.
     AHeight = std::max(AHeight, FMarginTop + FMarginBottom + FShadowWidth + 20);
     AWidth = std::max(AWidth, FMarginLeft + FMarginRight + FShadowWidth + 80);
@@ -389,13 +394,12 @@ void TCustomKurvex::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32
         }
         CalcTransform();
     }
-    FPaintSuspended = suspended;
+    FPaintSuspended = scope.Release();
 }
 
 void TCustomKurvex::SetStandardLayout(TkxLayout value)
 {
-    const bool suspended = FPaintSuspended;
-    FPaintSuspended = true;
+    TSuspendScope scope(*this);
     FStandardLayout = value;
     const TLayoutRow& row = kLayouts[size_t(value)];
     SetMarginLeft(row.ml);
@@ -427,7 +431,7 @@ void TCustomKurvex::SetStandardLayout(TkxLayout value)
         LayerScaleY(l)->SetVisible(false);
     }
     SyncAllPainters();
-    SuspendPaint(suspended);
+    SuspendPaint(scope.Release());
 }
 
 // --- Life cycle -------------------------------------------------------------------------------------
@@ -462,6 +466,9 @@ void TCustomKurvex::Assign(const TPersistent* Source)
     FLineWidth = s->FLineWidth;
     FClassDefault = s->FClassDefault;
     FAllocSize = s->FAllocSize;
+    // A chart that takes another's items leaves whatever group it was in.
+    ReleaseSharers();
+    if (FUseDataOf != nullptr) LeaveGroup();
     FItems = std::make_shared<TKxItemContainer>();
     FItems->AssignItems(*s->FItems, (s->FItemCount / FAllocSize + 1) * FAllocSize);
     FItemCount = s->FItemCount;
@@ -482,10 +489,12 @@ void TCustomKurvex::Assign(const TPersistent* Source)
             own->OnChange = propsChanged;
             own->DateFormat()->OnChange = propsChanged;
         }
-        FPainterX[size_t(l)]->Assign(s->FPainterX[size_t(l)]);
-        FPainterY[size_t(l)]->Assign(s->FPainterY[size_t(l)]);
-        FPainterX[size_t(l)]->SetTargetCanvas(FFrameBitmap.Canvas(), 0, 0);
-        FPainterY[size_t(l)]->SetTargetCanvas(FFrameBitmap.Canvas(), 0, 0);
+        for (bool x : {true, false}) {
+            TScale& own = x ? *FPainterX[size_t(l)] : *FPainterY[size_t(l)];
+            own.Assign(x ? s->FPainterX[size_t(l)] : s->FPainterY[size_t(l)]);
+            own.SetTargetCanvas(FFrameBitmap.Canvas(), 0, 0);
+            HookPainterEvents(own);  // Assign brought the source chart's handlers
+        }
     }
     const TNotifyEvent redraw = [this](TObject*) { RedrawIfAuto(); };
     FBackGroundImg.OnChange = nullptr;
@@ -523,8 +532,7 @@ void TCustomKurvex::Assign(const TPersistent* Source)
     FTextAlignment = s->FTextAlignment;
     // A copy of a sharer joins the same owner (when it has room); the
     // source's own sharers stay with the source: one list has one owner.
-    if (FUseDataOf != nullptr) LeaveGroup();
-    if (s->FUseDataOf != nullptr && s->FUseDataOf->FSharerCount < MaxSharers) {
+    if (s->FUseDataOf != nullptr && s->FUseDataOf != this && s->FUseDataOf->FSharerCount < MaxSharers) {
         FUseDataOf = s->FUseDataOf;
         FUseDataOf->FSharers[size_t(FUseDataOf->FSharerCount++)] = this;
         FItems = FUseDataOf->FItems;

@@ -66,6 +66,17 @@ void TCustomKurvex::SyncAllPainters()
     }
 }
 
+void TCustomKurvex::HookPainterEvents(TScale& p)
+{
+    p.OnScaleTickDrawn = [this](TObject*, TCanvas* c, TScaleType t, double v, int32_t cx, int32_t cy) {
+        if (OnScaleTickDrawn) OnScaleTickDrawn(this, c, t, v, cx, cy);
+    };
+    p.OnBeforeTickLabel = [this](TObject*, TScaleType t, double v, std::string& text) {
+        if (OnBeforeTickLabel) OnBeforeTickLabel(this, t, v, text);
+    };
+    p.OnZoomPan = [this](TObject* sender) { ScalePropsChanged(sender); };
+}
+
 void TCustomKurvex::SetupAxisPainters()
 {
     const TNotifyEvent propsChanged = [this](TObject* sender) { ScalePropsChanged(sender); };
@@ -77,13 +88,7 @@ void TCustomKurvex::SetupAxisPainters()
             props.InitDefaults();
             TScale& p = x ? *FPainterX[size_t(l - 1)] : *FPainterY[size_t(l - 1)];
             p.InitDefaults();
-            p.OnScaleTickDrawn = [this](TObject*, TCanvas* c, TScaleType t, double v, int32_t cx, int32_t cy) {
-                if (OnScaleTickDrawn) OnScaleTickDrawn(this, c, t, v, cx, cy);
-            };
-            p.OnBeforeTickLabel = [this](TObject*, TScaleType t, double v, std::string& text) {
-                if (OnBeforeTickLabel) OnBeforeTickLabel(this, t, v, text);
-            };
-            p.OnZoomPan = propsChanged;
+            HookPainterEvents(p);
             if (x) p.SetMouseAction(TMouseActMode::maZoom);
             p.SetTransparent(true);
             p.SetColorBackGnd(FWindColor);

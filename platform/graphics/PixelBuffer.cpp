@@ -21,7 +21,7 @@ void TPixelBuffer::Resize(int32_t width, int32_t height, TPixel fill)
     std::vector<TPixel> pixels(size_t(width) * size_t(height), fill);
     const int32_t keepW = std::min(width, FWidth);
     const int32_t keepH = std::min(height, FHeight);
-    for (int32_t y = 0; y < keepH; ++y) {
+    for (int32_t y = 0; keepW > 0 && y < keepH; ++y) {
         std::memcpy(pixels.data() + size_t(y) * size_t(width), Row(y), size_t(keepW) * sizeof(TPixel));
     }
     FPixels.swap(pixels);
