@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/Kurvex.h"
 #include "demos/DemoForm.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
@@ -180,6 +181,29 @@ TEST_F(QtHostTest, AScaleInItsOwnWindowPansWhenDragged)
     EXPECT_NEAR(form->Scale->RangeLow(), low - 50 * perPixel, 1e-9);
     EXPECT_NEAR(form->Scale->RangeHigh(), high - 50 * perPixel, 1e-9);
     EXPECT_FALSE(form->Scale->Dragging());
+}
+
+TEST_F(QtHostTest, AChartInItsOwnWindowShowsItsAxesAndPlotArea)
+{
+    auto* chartForm = Application().CreateForm<TForm>();
+    chartForm->SetClientWidth(500);
+    chartForm->SetClientHeight(300);
+    auto* chart = new TKurvex(chartForm);
+    chart->SetParent(chartForm);
+    chart->SetAlign(TAlign::alClient);
+    chartForm->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Widget(*chartForm)));
+    EXPECT_FALSE(chart->PaintSuspended()) << "the window exists";
+    chart->SetLayerRange(1, 0, -1, 10, 1);
+    QCoreApplication::processEvents();
+    const QImage shot = Widget(*chartForm)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shot.save(QString::fromStdString(::testing::TempDir() + "qt_chart_grab.png"));
+    const int ml = chart->MarginLeft(), mt = chart->MarginTop();
+    EXPECT_EQ(shot.pixel(ml + 40, mt + 40) & 0xFFFFFF, 0xFFFFFFu) << "plot area in the chart colour";
+    int dark = 0;  // axis labels and marks left of the plot area
+    for (int y = mt; y < chart->Height() - chart->MarginBottom(); ++y)
+        for (int x = 0; x < ml; ++x) dark += qGray(shot.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 20);
 }
 
 TEST_F(QtHostTest, ClosingTheMainWindowEndsTheEventLoop)
