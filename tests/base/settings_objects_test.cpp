@@ -13,29 +13,13 @@
 #include "base/QVX_qvxbase.h"
 #include "chart/TextLabel.h"
 #include "platform/graphics/Bitmap.h"
+#include "tests/support/ChangeLog.h"
 
 using namespace qvx;
 
 namespace {
 
-// Counts OnChange calls and checks that every one names the expected sender.
-struct ChangeLog {
-    int count = 0;
-    std::vector<TObject*> senders;
-    TNotifyEvent Handler()
-    {
-        return [this](TObject* sender) {
-            ++count;
-            senders.push_back(sender);
-        };
-    }
-    bool AllFrom(const TObject* expected) const
-    {
-        for (TObject* s : senders)
-            if (s != expected) return false;
-        return true;
-    }
-};
+using qvx::testing::ChangeLog;
 
 auto Fields(const TDTLabel& l)
 {

@@ -13,28 +13,13 @@
 
 #include "chart/ScaleProps.h"
 #include "platform/core/Exceptions.h"
+#include "tests/support/ChangeLog.h"
 
 using namespace qvx;
 
 namespace {
 
-struct ChangeLog {
-    int count = 0;
-    std::vector<TObject*> senders;
-    TNotifyEvent Handler()
-    {
-        return [this](TObject* sender) {
-            ++count;
-            senders.push_back(sender);
-        };
-    }
-    bool AllFrom(const TObject* expected) const
-    {
-        for (TObject* s : senders)
-            if (s != expected) return false;
-        return true;
-    }
-};
+using qvx::testing::ChangeLog;
 
 auto DateFields(const TDTLabel& d)
 {
