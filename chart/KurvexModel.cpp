@@ -457,7 +457,6 @@ void TCustomKurvex::Assign(const TPersistent* Source)
         return;
     }
     if (s == this) return;
-    const bool suspended = FPaintSuspended;
     FPaintSuspended = true;
     SetTag(s->Tag());
     FDataColor = s->FDataColor;
@@ -552,7 +551,6 @@ void TCustomKurvex::Assign(const TPersistent* Source)
     OnScalesRendered = s->OnScalesRendered;
     OnBeforeRenderChartItem = s->OnBeforeRenderChartItem;
     ResizeDataBitmap();
-    (void)suspended;
     FPaintSuspended = s->FPaintSuspended;
     ScalePropsChanged(this);
     CalcTransform();

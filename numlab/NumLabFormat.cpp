@@ -93,10 +93,10 @@ std::string FormatGeneral(double x, int32_t significant)
 std::string FormatFixed(double x, int32_t decimals)
 {
     if (std::string special = NonFinite(x); !special.empty()) return special;
-    TDecimal d = ToDecimal(x);
-    if (!d.digits.empty()) RoundDigits(d, d.e + decimals);
-    if (d.e > 18) return FormatGeneral(x, 18);
-    return FixedText(x, decimals);
+    std::string text = FixedText(x, decimals);
+    const size_t integerDigits = text.find('.') == std::string::npos ? text.size() : text.find('.');
+    if (integerDigits - (text[0] == '-' ? 1 : 0) > 18) return FormatGeneral(x, 18);
+    return text;
 }
 
 std::string FormatExponent(double x, int32_t significant)

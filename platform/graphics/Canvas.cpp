@@ -86,16 +86,11 @@ bool AngleLess(TDevPoint a, TDevPoint b)
     return (__int128)a.x * (-b.y) - (__int128)(-a.y) * b.x > 0;
 }
 
-// Angle of v measured counter-clockwise from ref, as a sortable pair.
-std::pair<int, TDevPoint> RelAngle(TDevPoint ref, TDevPoint v)
-{
-    return {AngleLess(v, ref) ? 1 : 0, v};
-}
-
+// Whether a comes before b going counter-clockwise from the direction ref.
 bool RelLess(TDevPoint ref, TDevPoint a, TDevPoint b)
 {
-    const auto ra = RelAngle(ref, a), rb = RelAngle(ref, b);
-    if (ra.first != rb.first) return ra.first < rb.first;
+    const bool aWraps = AngleLess(a, ref), bWraps = AngleLess(b, ref);
+    if (aWraps != bWraps) return bWraps;
     return AngleLess(a, b);
 }
 

@@ -117,11 +117,6 @@ void WalkClipped(const TDeviceRect& clip, TDevPoint p, TDevPoint q, Fn&& fn)
     }
 }
 
-bool InsideStrict(const TDeviceRect& clip, TDevPoint p)
-{
-    return clip.Contains(p.x, p.y);
-}
-
 // Unclipped walk with pointer stepping; both end points lie inside the clip,
 // so every quantity fits 32 bits. The minor offset is tracked as a 32-bit
 // fixed-point fraction whose carry moves the pointer: no branch per pixel.
@@ -196,7 +191,7 @@ inline void WalkInside(const TTarget& t, TDevPoint p, TDevPoint q, const Op& op)
 template <class Op>
 inline void SolidLine(const TTarget& t, TDevPoint a, TDevPoint b, const Op& op)
 {
-    if (InsideStrict(t.clip, a) && InsideStrict(t.clip, b)) [[likely]] {
+    if (t.clip.Contains(a.x, a.y) && t.clip.Contains(b.x, b.y)) [[likely]] {
         WalkInside(t, a, b, op);
         return;
     }
@@ -240,10 +235,4 @@ void Line(const TTarget& t, TDevPoint a, TDevPoint b, const TStroke& stroke)
     const int64_t n = std::max(std::llabs(b.x - a.x), std::llabs(b.y - a.y));
     dash.phase = static_cast<int>((phase + n) % dash.period);
 }
-
-void LinePixels(TDevPoint a, TDevPoint b, const TDeviceRect& clip, std::vector<TDevPoint>& out)
-{
-    WalkClipped(clip, a, b, [&](int64_t x, int64_t y, int64_t) { out.push_back({x, y}); });
-}
-
 }  // namespace qvx::raster

@@ -76,9 +76,6 @@ void Line(const TTarget& t, TDevPoint a, TDevPoint b, const TStroke& stroke);
 // Solid copy of one colour: the hot path for plain curves.
 void LineCopy(const TTarget& t, TDevPoint a, TDevPoint b, TPixel colour);
 
-// Pixels of the same line, in drawing order, clipped to `clip` (for tests
-// and shape code that needs the set).
-void LinePixels(TDevPoint a, TDevPoint b, const TDeviceRect& clip, std::vector<TDevPoint>& out);
 
 // --- Coverage masks (wide pens, fills) ------------------------------------
 
